@@ -1,0 +1,58 @@
+// sortgen: the compiler of the sort language. Reads a sort program on standard input, writes
+// the generated C and the setup files into the current directory, and exits with the run's
+// condition code.
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "options.h"
+
+#include "diagnostics.h"
+
+int yyparse();
+
+const char *version = "1.97";
+const char *version_number = "1.74";
+
+namespace {
+
+const char *default_version = "unix";
+const char *default_format = "eurogam";
+
+void output_version(const char *text)
+{
+    std::printf("Tarvik compiler version %s ... ", text);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    output_version(version);
+    if (argc < 2) {
+        std::fflush(stdout);
+        return 8;
+    }
+    switch (decode_args(argc, argv)) {
+    case DECODE_VERSION_ONLY:
+        return 0;
+    case DECODE_FAILED:
+        // The intended settings are unknown: nothing is compiled with guessed ones.
+        return 8;
+    case DECODE_OK:
+        break;
+    }
+    if (sort_version.empty())
+        sort_version = default_version;
+    if (sort_format.empty())
+        sort_format = default_format;
+    std::printf("Version for %s, sorting %s format data...\n", sort_version.c_str(), sort_format.c_str());
+    clear_output_streams();
+    std::fflush(stdout);
+    // The parse ends with 0 when it reached the end of the program, 1 when it could not
+    // recover from a syntax error and 2 when its stack overflowed.
+    int result = yyparse();
+    std::fflush(stdout);
+    return result == 0 ? condcode : result;
+}
