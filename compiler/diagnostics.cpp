@@ -86,16 +86,18 @@ void yywhere()
         std::fprintf(yyerfp, "lineno = %d\n", lineno);
     }
     print_file_line();
+    // A NUL byte is a token of its own for the line number, but ends the text near which
+    // the error is shown.
     const std::string &look = lookahead_text();
-    bool at_line_end = look.empty() || look[0] == '\n' || look[0] == '\0';
+    bool at_line_end = look.empty() || look[0] == '\n';
     if (lineno > 0) {
         int shown = lineno + 1 - (at_line_end ? 1 : 0);
         std::fprintf(yyerfp, "***[line %-4d] \"%s...\"\n", shown, current_line().c_str());
     }
-    if (!at_line_end) {
-        std::size_t n = look.find('\n');
-        if (n == std::string::npos)
-            n = look.size();
+    std::size_t n = look.find_first_of(std::string("\n\0", 2));
+    if (n == std::string::npos)
+        n = look.size();
+    if (n > 0) {
         if (n > 20)
             n = 20;
         std::fprintf(yyerfp, "***near \"%.*s\": ", static_cast<int>(n), look.c_str());

@@ -12,9 +12,6 @@
 
 int yyparse();
 
-const char *version = "1.97";
-const char *version_number = "1.74";
-
 namespace {
 
 const char *default_version = "unix";

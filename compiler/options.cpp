@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstring>
 
+const char *version = "1.97";
+const char *version_number = "1.74";
 std::string sort_version;
 std::string sort_format;
 std::string userdir;

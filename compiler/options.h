@@ -6,6 +6,8 @@
 
 constexpr int OUTPUT_STREAMS = 4;
 
+extern const char *version;          // the compiler version, in the banner
+extern const char *version_number;   // the parser version
 extern std::string sort_version;        // -h: selects the runtime header "<tarvik-%s.h>"
 extern std::string sort_format;         // -f: the event data format of the unpack routines
 extern std::string userdir;             // -l: the sort setup directory

@@ -11,6 +11,9 @@
 // The parser's fixed messages, with the stack overflow worded as the diagnostics expect.
 const char *parser_message(const char *text);
 
+// The grammar name of a token code, as syntax errors print it.
+const char *token_name(int token);
+
 // The run's hooks, in the order in which they fire (see run_hooks.cpp).
 void parse_start();
 void parser_version_trace();

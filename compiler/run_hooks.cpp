@@ -9,6 +9,7 @@
 #include "actions/declarations.h"
 #include "actions/gain.h"
 #include "keywords.h"
+#include "options.h"
 #include "semantics/formats.h"
 #include "semantics/routines.h"
 #include "semantics/setup_files.h"
@@ -17,7 +18,6 @@
 #include "semantics/autogain.h"
 #include "semantics/data.h"
 
-extern const char *version_number;
 
 namespace {
 

@@ -29,12 +29,13 @@ struct NameList {
     const char *label;
     int capacity;
     int entry_chars;
+    int *count;
     std::vector<std::string> entries;
     std::unordered_map<std::string, int> index;
 };
 
-NameList namelist = {"namelist", MAX_NAMES, MAX_NAME_CHARS, {}, {}};
-NameList dollar_namelist = {"dollar_namelist", MAX_DOLLAR_NAMES, MAX_DOLLAR_CHARS, {}, {}};
+NameList namelist = {"namelist", MAX_NAMES, MAX_NAME_CHARS, &num_names, {}, {}};
+NameList dollar_namelist = {"dollar_namelist", MAX_DOLLAR_NAMES, MAX_DOLLAR_CHARS, &num_dollar_names, {}, {}};
 
 std::vector<std::string> kept_texts;
 std::string curline;        // the current line up to the end of the last match
@@ -83,6 +84,7 @@ int store_in(NameList &list, const std::string &upper)
     int index = static_cast<int>(list.entries.size());
     list.entries.push_back(upper);
     list.index.emplace(upper, index);
+    *list.count = index + 1;
     if (trace >= 3)
         std::fprintf(yyerfp, "lex: add to list...%s [%d]\n", upper.c_str(), index);
     return index;
@@ -373,6 +375,18 @@ void *leave_include()
         std::fprintf(yyerfp, "...nthline = %d\n", nthline);
     }
     return include_stack[include_stack_ptr];
+}
+
+void reset_scanner_state()
+{
+    curline.clear();
+    lookahead.clear();
+    lexbuf1.clear();
+    nthline = 1;
+    lineno = 0;
+    include_start = include_end = false;
+    finish_seen = finished = false;
+    include_stack_ptr = 0;
 }
 
 void scanner_fatal(const char *message)

@@ -2,6 +2,7 @@
 #ifndef TARVIK_SCANNER_H
 #define TARVIK_SCANNER_H
 
+#include <cstdio>
 #include <string>
 
 // Name lists: every name is folded to upper case and stored once; a name token's value is
@@ -34,6 +35,9 @@ extern int dsum;      // 1 while the parser is inside an expression
 extern int jjdebug;   // scanner trace
 
 int yylex();
+// Starts reading a new main input from the first line; the name lists are kept. The compiler
+// reads one program per run; tests scan many.
+void scanner_restart(FILE *input);
 
 // Case folding helpers; both trace at level 1.
 void upstring(const char *src, char *dst, int n);

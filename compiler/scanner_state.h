@@ -63,5 +63,6 @@ void enter_include(const char *written_name, void *including_buffer);
 void *leave_include();
 
 void scanner_fatal(const char *message);
+void reset_scanner_state();
 
 #endif

@@ -152,6 +152,11 @@ static const char *grammar_name(yysymbol_kind_t symbol)
     return yysymbol_name(symbol);
 }
 
+const char *token_name(int token)
+{
+    return grammar_name(YYTRANSLATE(token));
+}
+
 static int yyreport_syntax_error(const yypcontext_t *ctx)
 {
     enum { MAX_EXPECTED = 4 };
