@@ -12,6 +12,10 @@
 #include "fera_tables.h"
 #include "plugin_trace.h"
 
+// "group g" takes 7 characters and every further item at least 4 ("v:s" and a blank), so one
+// record line never names more items than a group header can count or the translator can hold.
+static_assert(1 + (max_record_length - 7) / 4 <= max_group_items, "record line holds too many items");
+
 namespace {
 
 struct file_closer {
@@ -128,10 +132,6 @@ int module_record(const char *line, const char *rest)
 // Enters vsn:sa as item number item of group g.
 int enter_item(int g, int item, int vsn, int sa)
 {
-    if (item >= max_group_items) {
-        std::printf("%s Fera init: Group %d has more than %d items\n", variant, g, max_group_items);
-        return -1;
-    }
     if (static_cast<unsigned>(vsn) >= n_vsns || static_cast<unsigned>(sa) > max_subaddress) {
         std::printf("%s Fera init: Invalid address %d:%d in group %d\n", variant, vsn, sa, g);
         return -1;

@@ -44,11 +44,12 @@ bool header_length(const ts_block_header &h, uint32_t &blen)
 }
 
 // Brings the data words into our byte order; false for an unknown order. Never swaps past the
-// bytes that were read, whatever the header claims.
+// bytes that were read, whatever the header claims; a negative length swaps nothing.
 bool order_data(const ts_block_header &h, uint32_t blen, char *buffer, int n)
 {
-    uint32_t room = static_cast<uint32_t>(n - header_bytes);
-    int words = static_cast<int>((blen < room ? blen : room) / 2);
+    int64_t length = static_cast<int32_t>(blen);
+    int64_t room = n - header_bytes;
+    int words = static_cast<int>((length < 0 ? 0 : length < room ? length : room) / 2);
     switch (h.DataEndian) {
     case TS_ENDIAN_SAME:
         return true;
