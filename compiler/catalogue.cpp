@@ -1,5 +1,6 @@
 // The diagnostic catalogue: one text per code, in the order of the Diag enumeration. Codes that
 // no check raises (P2, F6, C27, C38, C49, C59, C60, C61, C63, C76) keep their place and text.
+// F21, D20, C105, C106 and R4 guard tables whose limits had no code of their own.
 #include "diagnostics.h"
 
 #include <cstddef>
@@ -35,6 +36,7 @@ const CatalogueEntry catalogue[] = {
     {"F18: maximum number of single parameters exceeded", 8},
     {"F19: maximum number of group names exceeded", 8},
     {"F20: address out of range", 8},
+    {"F21: maximum number of groups per item name exceeded", 8},
     {"T1 : trigger number out of range", 8},
     {"T2 : expecting single parameter name", 8},
     {"D1 : sortword name already defined", 8},
@@ -56,6 +58,7 @@ const CatalogueEntry catalogue[] = {
     {"D17: ARRAYLIST: list member not a known gain or value array", 8},
     {"D18: ARRAYLIST: list members must all be of the same type", 8},
     {"D19: ARRAYLIST: number of list members exceeded", 8},
+    {"D20: VALUEARRAY: too many values (more than 16777216)", 8},
     {"S1 : spectrum already defined", 8},
     {"S2 : indexed spectrum numbers out of sequence", 8},
     {"S3 : spectrum range name too long", 8},
@@ -195,9 +198,12 @@ const CatalogueEntry catalogue[] = {
     {"C102: GAIN: <parameter-list>.<item> argument type required", 8},
     {"C103: invalid group/indexed spectrum name", 8},
     {"C104: sortword name already used as spectrum name", 4},
+    {"C105: maximum number of parameter lists exceeded", 8},
+    {"C106: maximum number of lists per dollar-name exceeded", 8},
     {"R1 : too many characters for runfile entry", 8},
     {"R2 : magnetic tape file name too long (> 17 characters)", 4},
     {"R3 : multi-file list split over more than one runfile entry", 4},
+    {"R4 : maximum number of runfile entries exceeded", 8},
 };
 
 } // namespace
@@ -212,5 +218,5 @@ int diag_severity(Diag code)
     return catalogue[static_cast<std::size_t>(code)].severity;
 }
 
-static_assert(sizeof catalogue / sizeof catalogue[0] == static_cast<std::size_t>(Diag::R3) + 1,
+static_assert(sizeof catalogue / sizeof catalogue[0] == static_cast<std::size_t>(Diag::R4) + 1,
               "the catalogue has one entry per code");

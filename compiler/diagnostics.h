@@ -7,9 +7,9 @@
 // Every catalogue code; the numbers never change, and codes that no check raises keep theirs.
 enum class Diag {
     P1, P2, P3, P4, P5, P6, F1, F2, F5, F6, F7, F8,
-    F9, F10, F11, F12, F14, F15, F16, F17, F18, F19, F20, T1,
+    F9, F10, F11, F12, F14, F15, F16, F17, F18, F19, F20, F21, T1,
     T2, D1, D2, D3, D4, D5, D6, D7, D8, D9, D10, D11,
-    D12, D13, D14, D15, D16, D17, D18, D19, S1, S2, S3, S4,
+    D12, D13, D14, D15, D16, D17, D18, D19, D20, S1, S2, S3, S4,
     S5, S6, S7, S8, S9, S10, S11, A1, A2, A3, A4, A5,
     A6, A7, A8, A9, A10, A11, A12, A13, A14, A15, A16, A17,
     A18, A19, A20, A21, A22, A23, A24, C1, C2, C3, C4, C5,
@@ -21,7 +21,7 @@ enum class Diag {
     C66, C67, C68, C69, C70, C71, C72, C73, C74, C75, C76, C77,
     C78, C79, C80, C81, C82, C83, C84, C85, C86, C87, C88, C89,
     C90, C91, C92, C93, C94, C95, C96, C97, C98, C99, C100, C101,
-    C102, C103, C104, R1, R2, R3,
+    C102, C103, C104, C105, C106, R1, R2, R3, R4,
 };
 
 enum Severity { WARNING = 4, ERROR = 8 };

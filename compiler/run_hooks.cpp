@@ -8,6 +8,7 @@
 #include "actions/frame.h"
 #include "actions/declarations.h"
 #include "actions/gain.h"
+#include "declaration_state.h"
 #include "keywords.h"
 #include "options.h"
 #include "semantics/formats.h"
@@ -56,7 +57,7 @@ void parser_version_trace()
 
 void formats_start()
 {
-    reset_group_range();
+    reset_format_state();
 }
 
 void formats_end()

@@ -37,3 +37,6 @@ void do_cginit() {}
 void do_cominit() {}
 void do_mainend() {}
 void do_commend() {}
+void do_trigger(int) {}
+void do_trigger_word(const char *) {}
+void do_trigger_end() {}

@@ -9,5 +9,9 @@ void do_cginit();
 void do_cominit();
 void do_mainend();
 void do_commend();
+// The trigger tables: one definition at a time, with its single parameters.
+void do_trigger(int number);
+void do_trigger_word(const char *name);
+void do_trigger_end();
 
 #endif

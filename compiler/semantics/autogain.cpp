@@ -5,33 +5,40 @@ namespace {
 
 constexpr int DEFAULT_SAMPLE_SIZE = 50000;
 
-struct agtable {
-    int sample_size;
-    float peakarea;
-    float deviation;
-};
-
-agtable autogain_params = {0, 50.0f, 0.8f};
-float voverc = 0.0f;
+AutogainParams params = {0, 50.0f, 0.8f, 0.0f};
 bool autogain_section = false;
 
 } // namespace
 
+AutogainParams &autogain_params()
+{
+    return params;
+}
+
 void reset_autogain_params()
 {
-    autogain_params = {0, 50.0f, 0.8f};
-    voverc = 0.0f;
+    params = {0, 50.0f, 0.8f, 0.0f};
 }
 
 int end_autogain_declarations()
 {
     autogain_section = true;
-    if (autogain_params.sample_size == 0)
-        autogain_params.sample_size = DEFAULT_SAMPLE_SIZE;
-    return autogain_params.sample_size;
+    if (params.sample_size == 0)
+        params.sample_size = DEFAULT_SAMPLE_SIZE;
+    return params.sample_size;
 }
 
 void leave_autogain_section()
 {
     autogain_section = false;
 }
+
+// Placeholders: autogain requests, peaks and COPYGAIN checks come with the autogain tables.
+bool autogain_requested() { return false; }
+bool autogain_initialised() { return false; }
+bool check_autogain(const std::string &, const std::string &, const float[4]) { return false; }
+bool define_peak_element(const std::string &, int, const float[4], const float[4]) { return false; }
+int define_missing_peak_elements(const std::string &, const std::string &, const float[4]) { return -1; }
+bool write_peakarray(const std::string &) { return false; }
+void check_copygain(const std::string &, int, int, const std::string &, int, int, const std::string &,
+                    const std::string &) {}

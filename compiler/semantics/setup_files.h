@@ -2,12 +2,16 @@
 #ifndef TARVIK_SEMANTICS_SETUP_FILES_H
 #define TARVIK_SEMANTICS_SETUP_FILES_H
 
-void open_setup_files();
+#include <string>
+
+// Opens "mapspace", "mapinfo", "gainnames", "specinfo" and "runinfo"; false when one failed.
+bool open_setup_files();
 void write_gatemapspace();
 void write_gainnames();
 void write_spectable();
 void write_gainarrays();
 void write_autogain_params();
+void write_runfile(const std::string &volname, const std::string &filename, int begin, int end);
 void close_runfiles();
 
 #endif
