@@ -133,7 +133,7 @@ std::string cut_tape_name(const std::string &name)
 {
     if (static_cast<int>(name.size()) <= MAX_TAPE_NAME)
         return name;
-    sort_error(diag_text(Diag::R2), name.c_str(), CURRENT_LINE, WARNING);
+    sort_error(diag_text(Diag::R2), name.c_str(), statement_line(), WARNING);
     return name.substr(0, MAX_TAPE_NAME);
 }
 
@@ -141,11 +141,11 @@ void record_tape_entry(const std::string &volume, const std::string &files, int 
 {
     for (const auto &entry : tapelist)
         if (entry.name == volume && (entry.type == 1 || type == 1)) {
-            report(Diag::R3, volume.c_str(), CURRENT_LINE);
+            report(Diag::R3, volume.c_str(), statement_line());
             break;
         }
     if (static_cast<int>(tapelist.size()) >= MAX_RUNFILES)
-        report(Diag::R4, volume.c_str(), CURRENT_LINE);
+        report(Diag::R4, volume.c_str(), statement_line());
     else
         tapelist.push_back({volume, type});
     write_runfile(volume, files, first, last);
@@ -434,7 +434,7 @@ void valuearray_start(int name, int save)
     }
     valuearray.expected = expected;
     if (expected > MAX_ARRAY_VALUES) {
-        report(Diag::D20, valuearray.name.c_str(), CURRENT_LINE);
+        report(Diag::D20, valuearray.name.c_str(), statement_line());
         valuearray.too_big = true;
     }
 }
@@ -476,9 +476,11 @@ void valuearray_end()
         }
         flush_values(true);
     }
+    if (valuearray.too_big)
+        return;
     if (valuearray.nthval < valuearray.expected)
         sort_error(diag_text(Diag::D10), valuearray.name.c_str(), PREVIOUS_LINE, WARNING);
-    else if (valuearray.nthval > valuearray.expected && !valuearray.too_big)
+    else if (valuearray.nthval > valuearray.expected)
         sort_error(diag_text(Diag::D11), valuearray.name.c_str(), PREVIOUS_LINE, WARNING);
 }
 
@@ -555,9 +557,9 @@ void spectrum_define(int name, int has_range, int precision, int disc)
 {
     std::string spectrum = name_of(name);
     if (has_range && range.sequence_error)
-        report(Diag::S2, spectrum.c_str(), CURRENT_LINE);
+        report(Diag::S2, spectrum.c_str(), statement_line());
     if (has_range && range.range_error)
-        report(Diag::S10, spectrum.c_str(), CURRENT_LINE);
+        report(Diag::S10, spectrum.c_str(), statement_line());
     if (precision < 0)
         precision = shape.spectype == SPEC_1D ? 32 : 16;
     define_spectrum(spectrum, has_range ? range.values : std::vector<int>(), shape.spectype, shape.x, shape.y,
@@ -660,7 +662,7 @@ void runfile_list_add(char separator, int name, int is_pattern)
     tape_type = 1;
     std::string item = cut_tape_name(name_of(name));
     if (runfile_names.size() + 1 + item.size() > static_cast<std::size_t>(MAX_RUNFILE_TEXT)) {
-        report(Diag::R1, item.c_str(), CURRENT_LINE);
+        report(Diag::R1, item.c_str(), statement_line());
         return;
     }
     runfile_names += separator;

@@ -68,6 +68,12 @@ void report(Diag code, const char *error_word, int whichbuffer)
     sort_error(diag_text(code), error_word, whichbuffer, diag_severity(code));
 }
 
+int statement_line()
+{
+    const std::string &look = lookahead_text();
+    return look.empty() || look[0] == '\n' ? PREVIOUS_LINE : CURRENT_LINE;
+}
+
 void yyerror(const char *message)
 {
     setcc(ERROR);

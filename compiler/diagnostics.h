@@ -45,6 +45,11 @@ void sort_error(const char *error_text, const char *error_word, int whichbuffer,
 // Reports a catalogue code with its usual severity.
 void report(Diag code, const char *error_word, int whichbuffer);
 
+// The line of a statement whose last token may or may not have been followed by the parser's
+// look-ahead: the previous line when the look-ahead is the newline that ended it, else the
+// current one.
+int statement_line();
+
 void yyerror(const char *message);
 void yywhere();
 

@@ -143,20 +143,20 @@ void init_sortwords()
 
 bool def_sortword(const std::string &name, int type, int init, int initval, int address)
 {
-    if (!declarable(name, PREVIOUS_LINE))
+    if (!declarable(name, statement_line()))
         return false;
     if (address >= 0) {
         if (address >= ADDRESS_WORDS) {
-            report(Diag::D8, hex_address(address).c_str(), PREVIOUS_LINE);
+            report(Diag::D8, hex_address(address).c_str(), statement_line());
             return false;
         }
         if (address_in_use(address)) {
-            report(Diag::D9, hex_address(address).c_str(), PREVIOUS_LINE);
+            report(Diag::D9, hex_address(address).c_str(), statement_line());
             return false;
         }
         mark_address(address, 1);
     } else if (address != -1) {
-        report(Diag::D8, hex_address(address).c_str(), PREVIOUS_LINE);
+        report(Diag::D8, hex_address(address).c_str(), statement_line());
         return false;
     }
     return enter_sortword(name, type, init, initval, static_cast<float>(initval), address);
@@ -164,7 +164,7 @@ bool def_sortword(const std::string &name, int type, int init, int initval, int 
 
 bool def_float(const std::string &name, int init, float initval)
 {
-    if (!declarable(name, CURRENT_LINE))
+    if (!declarable(name, statement_line()))
         return false;
     int truncated = initval >= 2147483647.0f || initval <= -2147483648.0f ? 0 : static_cast<int>(initval);
     return enter_sortword(name, SW_FLOAT, init, truncated, initval, -1);

@@ -22,21 +22,21 @@ bool channels_ok(const std::string &name, int xhi, int yhi, int zhi)
 {
     bool ok = true;
     if (xhi < 1 || xhi > MAX_CHANNELS) {
-        report(Diag::S4, name.c_str(), PREVIOUS_LINE);
+        report(Diag::S4, name.c_str(), statement_line());
         ok = false;
     }
     if (yhi == 0) {
         if (zhi != 0) {
-            report(Diag::S7, name.c_str(), PREVIOUS_LINE);
+            report(Diag::S7, name.c_str(), statement_line());
             ok = false;
         }
     } else {
         if (yhi < 0 || yhi > MAX_CHANNELS) {
-            report(Diag::S5, name.c_str(), PREVIOUS_LINE);
+            report(Diag::S5, name.c_str(), statement_line());
             ok = false;
         }
         if (zhi < 0 || zhi > MAX_CHANNELS) {
-            report(Diag::S6, name.c_str(), PREVIOUS_LINE);
+            report(Diag::S6, name.c_str(), statement_line());
             ok = false;
         }
     }
@@ -64,29 +64,29 @@ bool define_spectrum(const std::string &name, const std::vector<int> &indexnumbe
                      int xhi, int yhi, int zhi, int bitprec, int disc_update)
 {
     if (search_spectrum_names(name)) {
-        report(Diag::S1, name.c_str(), PREVIOUS_LINE);
+        report(Diag::S1, name.c_str(), statement_line());
         return false;
     }
     if (search_sort_names(name)) {
-        sort_error(diag_text(Diag::P4), name.c_str(), PREVIOUS_LINE, WARNING);
+        sort_error(diag_text(Diag::P4), name.c_str(), statement_line(), WARNING);
         return false;
     }
     bool ok = true;
     int members = indexnumbers.empty() ? 1 : static_cast<int>(indexnumbers.size());
     if (!indexnumbers.empty() && static_cast<int>(name.size()) > MAX_FAMILY_NAME) {
-        report(Diag::S3, name.c_str(), PREVIOUS_LINE);
+        report(Diag::S3, name.c_str(), statement_line());
         ok = false;
     }
     ok = channels_ok(name, xhi, yhi, zhi) && ok;
     if (bitprec != 8 && bitprec != 16 && bitprec != 32) {
-        report(Diag::S8, name.c_str(), PREVIOUS_LINE);
+        report(Diag::S8, name.c_str(), statement_line());
         bitprec = 16;
     }
     int precision = bitprec / 8;
     if (disc_update)
         ndisc_based++;
     if (static_cast<int>(spectra.size()) >= MAX_SPECTRUM_ENTRIES) {
-        report(Diag::S9, name.c_str(), PREVIOUS_LINE);
+        report(Diag::S9, name.c_str(), statement_line());
         return false;
     }
     spectable entry{name, dimensions_of(spectype), precision, spectype, {0, 0, 0}, {xhi, yhi, zhi},
@@ -96,7 +96,7 @@ bool define_spectrum(const std::string &name, const std::vector<int> &indexnumbe
     define_sort_name(name);
     nspectra += members;
     if (nspectra >= MAX_SPECTRA) {
-        report(Diag::S9, name.c_str(), PREVIOUS_LINE);
+        report(Diag::S9, name.c_str(), statement_line());
         ok = false;
     }
     return ok;
