@@ -147,6 +147,13 @@ bool enter_group_numbers(int index, const std::vector<int> &numbers, bool &overf
 bool init_semantic_routines()
 {
     yyerfp = stderr;
+    reset_semantic_tables();
+    condcode = 0;
+    return open_setup_files();
+}
+
+void reset_semantic_tables()
+{
     sort_nameptrs.clear();
     adcs.clear();
     groups.clear();
@@ -155,9 +162,7 @@ bool init_semantic_routines()
         mask = 0;
     for (auto &owner : groupptrs)
         owner = -1;
-    condcode = 0;
     init_sortwords();
-    return open_setup_files();
 }
 
 bool define_sort_name(const std::string &name)

@@ -34,6 +34,8 @@ struct GroupEntry {
 // Empties every table, predefines the sortwords and opens the setup files; run before the
 // first token. False when a setup file could not be opened.
 bool init_semantic_routines();
+// Empties the tables and predefines the sortwords, without touching any file.
+void reset_semantic_tables();
 
 bool define_sort_name(const std::string &name);
 bool search_sort_names(const std::string &name, int *index = nullptr);
