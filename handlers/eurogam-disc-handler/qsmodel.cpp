@@ -12,18 +12,21 @@ int initqsmodel(qsmodel *m, int nsym, int log2_total, int max_interval, const in
     *m = qsmodel{};
     m->nsym = nsym;
     m->max_interval = max_interval;
-    m->search_shift = log2_total > 7 ? log2_total - 7 : 0;
-    m->cumfreq = new (std::nothrow) uint16_t[nsym + 1];
-    m->counts = new (std::nothrow) uint16_t[nsym + 1];
-    if (!compress)
-        m->search_index = new (std::nothrow) uint16_t[search_table_size + 1];
-    if (!m->cumfreq || !m->counts || (!compress && !m->search_index))
+    m->search_shift = log2_total > search_table_bits ? log2_total - search_table_bits : 0;
+    // One area per model, the decoder's search table between the two tables it reads per symbol,
+    // so that a model's hot data shares cache lines.
+    size_t search = compress ? 0 : search_table_size + 1;
+    uint16_t *area = new (std::nothrow) uint16_t[2 * size_t(nsym + 1) + search];
+    if (!area)
         return 0;
+    m->cumfreq = area;
+    m->search_index = compress ? nullptr : area + nsym + 1;
+    m->counts = area + nsym + 1 + search;
     m->cumfreq[nsym] = uint16_t(1 << log2_total);
     m->cumfreq[0] = 0;
     m->counts[nsym] = 0;
     if (m->search_index)
-        m->search_index[search_table_size] = uint16_t(nsym - 1);
+        m->search_index[(1 << log2_total) >> m->search_shift] = uint16_t(nsym - 1);
     resetqsmodel(m, init);
     return 1;
 }
@@ -45,8 +48,6 @@ void resetqsmodel(qsmodel *m, const int *init)
 void deleteqsmodel(qsmodel *m)
 {
     delete[] m->cumfreq;
-    delete[] m->counts;
-    delete[] m->search_index;
     *m = qsmodel{};
 }
 
@@ -94,13 +95,16 @@ static void rebuild_cumfreq(qsmodel *m)
     m->updates_left = m->interval - m->carry_left;
 }
 
+// Entry j: the symbol whose interval holds the cumulative frequency j << search_shift.
 static void rebuild_search_index(qsmodel *m)
 {
-    for (int i = m->nsym - 1; i >= 0; i--) {
-        int first = m->cumfreq[i] >> m->search_shift;
-        int last = (m->cumfreq[i + 1] - 1) >> m->search_shift;
-        for (int j = first; j <= last; j++)
-            m->search_index[j] = uint16_t(i);
+    const uint16_t *cf = m->cumfreq;
+    int entries = cf[m->nsym] >> m->search_shift, s = 0;
+    for (int j = 0; j < entries; j++) {
+        int v = j << m->search_shift;
+        while (cf[s + 1] <= v)
+            s++;
+        m->search_index[j] = uint16_t(s);
     }
 }
 

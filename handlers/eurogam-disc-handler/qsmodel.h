@@ -8,7 +8,9 @@
 
 namespace tarvik::cz {
 
-constexpr int search_table_size = 128;  // entries of the decoder's search table, plus one sentinel
+// Entries of the decoder's search table (plus one sentinel): one per 32 of a total of 4096.
+constexpr int search_table_bits = 7;
+constexpr int search_table_size = 1 << search_table_bits;
 
 struct qsmodel {
     int nsym = 0;
@@ -18,7 +20,7 @@ struct qsmodel {
     int max_interval = 0;
     int increment = 0;
     int search_shift = 0;
-    uint16_t *cumfreq = nullptr;       // nsym + 1 entries, cumfreq[nsym] = total
+    uint16_t *cumfreq = nullptr;       // nsym + 1 entries, cumfreq[nsym] = total; owns the area
     uint16_t *counts = nullptr;        // nsym + 1 entries
     uint16_t *search_index = nullptr;  // search_table_size + 1 entries, decoder only
 };
@@ -38,16 +40,17 @@ inline void qsgetfreq(const qsmodel *m, int sym, int *freq, int *below)
     *freq = m->cumfreq[sym + 1] - *below;
 }
 
+// The search table narrows the symbol down to a few candidates; halving their range without
+// data-dependent branches keeps the decoder's inner loop free of mispredictions.
 inline int qsgetsym(const qsmodel *m, int below)
 {
     int j = below >> m->search_shift;
-    int lo = m->search_index[j], hi = m->search_index[j + 1] + 1;
-    while (lo + 1 < hi) {
-        int mid = (lo + hi) >> 1;
-        if (below < m->cumfreq[mid])
-            hi = mid;
-        else
-            lo = mid;
+    int lo = m->search_index[j], n = m->search_index[j + 1] + 1 - lo;
+    const uint16_t *cf = m->cumfreq;
+    while (n > 1) {
+        int half = n >> 1;
+        lo = below >= cf[lo + half] ? lo + half : lo;
+        n -= half;
     }
     return lo;
 }
