@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
+#include <new>
 #include <string>
 
 #include "options.h"
@@ -17,6 +18,13 @@ namespace {
 const char *default_version = "unix";
 const char *default_format = "eurogam";
 
+// Running out of memory ends the run as any failed allocation of a table entry does.
+void memory_exhausted()
+{
+    std::fputs("Memory allocation failure\n", stderr);
+    std::exit(8);
+}
+
 void output_version(const char *text)
 {
     std::printf("Tarvik compiler version %s ... ", text);
@@ -26,6 +34,7 @@ void output_version(const char *text)
 
 int main(int argc, char **argv)
 {
+    std::set_new_handler(memory_exhausted);
     output_version(version);
     if (argc < 2) {
         std::fflush(stdout);
