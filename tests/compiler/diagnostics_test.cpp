@@ -62,7 +62,7 @@ TEST(Diagnostics, ConditionCodeIsTheOrOfSeverities)
     condcode = 0;
     capture([] { yyerror("parse error"); });
     EXPECT_EQ(condcode, 8);
-    capture([] { sort_error(diag_text(Diag::P4), "SPEC", NO_LINE, WARNING); });
+    capture([] { sort_error(diag_text(Diag::P4), "HIST", NO_LINE, WARNING); });
     EXPECT_EQ(condcode, 12);
 }
 

@@ -90,8 +90,8 @@ TEST_F(Tables, WordsUsedInCommands)
     EXPECT_TRUE(declare_sortword("ONLY_READ", 0));
     EXPECT_FALSE(declare_sortword("GA", 1));
     EXPECT_TRUE(has(reported(), "C96"));
-    define_spectrum("SPEC", {}, SPEC_1D, 100, 0, 0, 32, 0);
-    EXPECT_TRUE(declare_sortword("SPEC", 1));
+    define_spectrum("HIST", {}, SPEC_1D, 100, 0, 0, 32, 0);
+    EXPECT_TRUE(declare_sortword("HIST", 1));
     EXPECT_TRUE(has(reported(), "C104"));
     EXPECT_FALSE(check_sortwords());
     std::string text = reported();
