@@ -7,6 +7,7 @@
 #include "diagnostics.h"
 #include "semantics/setup_files.h"
 #include "semantics/sortwords.h"
+#include "semantics/table_helpers.h"
 
 namespace {
 
@@ -21,25 +22,6 @@ std::vector<adctable> adcs;
 std::vector<GroupEntry> groups;
 std::vector<ItemEntry> items;
 int groupptrs[GROUP_NUMBERS];
-
-template <typename Table, typename NameOf>
-bool search(const Table &table, const std::string &name, int *index, NameOf name_of)
-{
-    for (std::size_t i = 0; i < table.size(); i++)
-        if (name_of(table[i]) == name) {
-            if (index)
-                *index = static_cast<int>(i);
-            return true;
-        }
-    return false;
-}
-
-std::string hex_address(int address)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "@%X", static_cast<unsigned>(address));
-    return text;
-}
 
 std::string item_word(const std::string &name, int bits)
 {
@@ -177,22 +159,28 @@ bool define_sort_name(const std::string &name)
 
 bool search_sort_names(const std::string &name, int *index)
 {
-    return search(sort_nameptrs, name, index, [](const std::string &s) -> const std::string & { return s; });
+    for (std::size_t i = 0; i < sort_nameptrs.size(); i++)
+        if (sort_nameptrs[i] == name) {
+            if (index)
+                *index = static_cast<int>(i);
+            return true;
+        }
+    return false;
 }
 
 bool search_single_param_names(const std::string &name, int *index)
 {
-    return search(adcs, name, index, [](const adctable &a) -> const std::string & { return a.name; });
+    return search_by_name(adcs, name, index);
 }
 
 bool search_group_param_names(const std::string &name, int *index)
 {
-    return search(groups, name, index, [](const GroupEntry &g) -> const std::string & { return g.name; });
+    return search_by_name(groups, name, index);
 }
 
 bool search_item_names(const std::string &name, int *index)
 {
-    return search(items, name, index, [](const ItemEntry &i) -> const std::string & { return i.name; });
+    return search_by_name(items, name, index);
 }
 
 uint16_t address_in_use(int address)

@@ -8,6 +8,7 @@
 #include "semantics/formats.h"
 #include "semantics/routines.h"
 #include "semantics/spectra.h"
+#include "semantics/table_helpers.h"
 
 namespace {
 
@@ -21,25 +22,6 @@ std::vector<paramlisttable> paramlists;
 std::vector<dollarwordtable> all_dollarwords;
 std::vector<LevelBinding> current_dollarwords[COMMAND_LEVELS];
 int nextaddress = FIRST_AUTO_ADDRESS;
-
-template <typename Table>
-bool search_by_name(const Table &table, const std::string &name, int *index)
-{
-    for (std::size_t i = 0; i < table.size(); i++)
-        if (table[i].name == name) {
-            if (index)
-                *index = static_cast<int>(i);
-            return true;
-        }
-    return false;
-}
-
-std::string hex_address(int address)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "@%X", static_cast<unsigned>(address));
-    return text;
-}
 
 bool registered_or_dummy(const std::string &name)
 {

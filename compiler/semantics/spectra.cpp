@@ -5,6 +5,7 @@
 
 #include "diagnostics.h"
 #include "semantics/formats.h"
+#include "semantics/table_helpers.h"
 
 namespace {
 
@@ -153,13 +154,7 @@ bool check_spec_offset(const std::string &name, int offset_chan)
 
 bool search_spectrum_names(const std::string &name, int *index)
 {
-    for (std::size_t i = 0; i < spectra.size(); i++)
-        if (spectra[i].name == name) {
-            if (index)
-                *index = static_cast<int>(i);
-            return true;
-        }
-    return false;
+    return search_by_name(spectra, name, index);
 }
 
 const std::vector<spectable> &inquire_spectra() { return spectra; }
