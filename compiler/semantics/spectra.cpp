@@ -50,7 +50,9 @@ bool channels_ok(const std::string &name, int xhi, int yhi, int zhi)
 // code addresses cells up to n(n+1)(n+2)/6 - 1, so that many cells are needed.
 long long spectrum_member_space(int type, int x, int y, int z, int precision)
 {
-    long long lx = x, ly = y, lz = z, p = precision;
+    // channel counts outside their range have been reported; they count as none here
+    auto channels = [](int n) -> long long { return n < 0 || n > MAX_CHANNELS ? 0 : n; };
+    long long lx = channels(x), ly = channels(y), lz = channels(z), p = precision;
     switch (type) {
     case SPEC_1D: return lx * p;
     case SPEC_2D: return lx * ly * p;
