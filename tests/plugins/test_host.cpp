@@ -148,7 +148,8 @@ void queue_block(const std::vector<uint16_t> &words)
 void queue_read_block(const char *buffer, int offset, int nbytes)
 {
     std::vector<uint16_t> words(static_cast<size_t>(nbytes / 2));
-    std::memcpy(words.data(), buffer + offset, words.size() * 2);
+    if (!words.empty())
+        std::memcpy(words.data(), buffer + offset, words.size() * 2);
     queued.push_back(std::move(words));
 }
 
