@@ -85,15 +85,16 @@ uint16_t *store_module_mode(int vsn, channel ch, uint16_t word, uint16_t *out)
     return eurogam_put_group(out, group, &ch.value, 1);
 }
 
-// Group mode: the value goes into its item slot of the configured group.
-void store_group_mode(int vsn, channel ch, uint16_t word)
+// Group mode: the value goes into its item slot of the configured group; the group, or -1 when
+// the channel feeds none.
+int store_group_mode(int vsn, channel ch, uint16_t word)
 {
     long address = vsn + static_cast<long>(ch.sa) * 256;
     int g = address < n_address_words ? groups_defined[address] : -1;
     int item = address < n_address_words ? items_defined[address] : -1;
     if (g < 0 || item < 0 || g >= n_groups || item >= group_slots) {
         trace_skipped(vsn, ch.sa, word);
-        return;
+        return -1;
     }
     if (n_xsysaddr[g] == 0) {
         for (int s = 0; s < group_slots; s++)
@@ -102,8 +103,10 @@ void store_group_mode(int vsn, channel ch, uint16_t word)
     }
     xsysaddr_found[g][item] = static_cast<int16_t>(ch.value);
     n_xsysaddr[g]++;
+    return g;
 }
 
+// Words of a module that the configuration does not declare carry no channel: they are dropped.
 uint16_t *store_channel(int vsn, channel ch, const uint16_t *at, uint16_t *out)
 {
     uint16_t word = *at;
@@ -111,9 +114,7 @@ uint16_t *store_channel(int vsn, channel ch, const uint16_t *at, uint16_t *out)
     if (!module_vsn[vsn]) {
         trace_skipped(vsn, ch.sa, word);
     } else if (use_groups) {
-        store_group_mode(vsn, ch, word);
-        long address = vsn + static_cast<long>(ch.sa) * 256;
-        group = address < n_address_words ? groups_defined[address] : -1;
+        group = store_group_mode(vsn, ch, word);
     } else {
         out = store_module_mode(vsn, ch, word, out);
         group = ch.sa + module_basegroup[vsn];
